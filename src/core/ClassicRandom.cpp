@@ -1,6 +1,7 @@
 #include "core/ClassicRandom.h"
 
 #include <chrono>
+#include <tuple>
 #include <utility>
 
 namespace cardgen {
@@ -30,15 +31,7 @@ std::uint32_t ClassicRandom::nextRaw() noexcept {
 }
 
 std::int32_t ClassicRandom::randomInRange(std::int32_t lo, std::int32_t hi) {
-    if (lo < 0) {
-        lo = 0;
-    }
-    if (hi < 0) {
-        hi = 0;
-    }
-    if (lo > hi) {
-        std::swap(lo, hi);
-    }
+    std::tie(lo, hi) = orderedBounds(lo, hi);
     if (lo == hi) {
         return lo;
     }

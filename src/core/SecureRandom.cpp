@@ -2,6 +2,7 @@
 
 #include <sodium.h>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 namespace cardgen {
@@ -33,15 +34,7 @@ SecureRandom::~SecureRandom() {
 }
 
 std::int32_t SecureRandom::randomInRange(std::int32_t lo, std::int32_t hi) {
-    if (lo < 0) {
-        lo = 0;
-    }
-    if (hi < 0) {
-        hi = 0;
-    }
-    if (lo > hi) {
-        std::swap(lo, hi);
-    }
+    std::tie(lo, hi) = orderedBounds(lo, hi);
     if (lo == hi) {
         return lo;
     }

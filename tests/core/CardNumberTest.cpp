@@ -1,5 +1,7 @@
 #include "core/CardNumber.h"
 
+#include "../support/RowName.h"
+
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
@@ -7,12 +9,6 @@
 
 namespace cardgen {
 namespace {
-
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
 
 struct CardCase {
     std::string_view name;

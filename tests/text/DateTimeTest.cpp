@@ -1,5 +1,6 @@
 #include "text/DateTime.h"
 
+#include "../support/RowName.h"
 #include "text/CivilDate.h"
 
 #include <ctime>
@@ -11,12 +12,6 @@
 
 namespace cardgen {
 namespace {
-
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
 
 // The expected texts are written in UTF-8 for reading; the six date words are
 // swapped for their GBK bytes here, independently of the converter under test.

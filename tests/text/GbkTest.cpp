@@ -1,5 +1,7 @@
 #include "text/Gbk.h"
 
+#include "../support/RowName.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -10,12 +12,6 @@ using namespace std::string_view_literals;
 
 namespace cardgen {
 namespace {
-
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
 
 struct EncodeCase {
     std::string_view name;

@@ -1,5 +1,7 @@
 #include "text/NumberConversions.h"
 
+#include "../support/RowName.h"
+
 #include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -9,12 +11,6 @@
 
 namespace cardgen {
 namespace {
-
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();

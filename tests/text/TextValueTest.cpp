@@ -1,5 +1,7 @@
 #include "text/TextValue.h"
 
+#include "../support/RowName.h"
+
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
@@ -17,12 +19,6 @@ std::string bytesOf(const TextValue& text) {
 }
 
 // Names each table row after its name field.
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
-
 TEST(TextValueTest, KeepsTheBytesBeforeTheFirstZeroByte) {
     EXPECT_EQ(bytesOf(TextValue("ab\0cd"sv)), "ab");
     EXPECT_EQ(bytesOf(TextValue("\0ab"sv)), "");

@@ -1,3 +1,4 @@
+#include "../support/RowName.h"
 #include "text/NumberConversions.h"
 
 #include <bit>
@@ -9,12 +10,6 @@
 
 namespace cardgen {
 namespace {
-
-struct RowName {
-    template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
-        return std::string(row.param.name);
-    }
-};
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
