@@ -32,7 +32,7 @@ namespace {
 
 constexpr QRgb kClockColour = qRgb(0, 96, 192);
 const QString kCaption = QStringLiteral("卡密批量生成工具 V1.0");
-const QString kCredit = QStringLiteral("项目主页");
+const QString kCredit = QStringLiteral("主页");
 const QString kAddress = QStringLiteral("https://cardgen.example.org/");
 
 // The radio buttons' names in focus order, as MainWindow::radios_ holds them.

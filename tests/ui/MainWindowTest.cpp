@@ -95,7 +95,7 @@ void MainWindowTest::controls_data() {
     QTest::newRow("标签9") << "QLabel" << modes << QRect(90, 91, 144, 14) << "";
     QTest::newRow("图片框1") << "QLabel" << window << QRect(104, 312, 16, 16) << "";
     QTest::newRow("超级链接框1") << "cardgen::HyperlinkLabel" << window << QRect(118, 312, 43, 16)
-                                 << "项目主页";
+                                 << "主页";
     QTest::newRow("按钮_导出密码") << "QPushButton" << window << QRect(8, 305, 72, 25) << "保存至文本";
     QTest::newRow("编辑框_卡号密码") << "QPlainTextEdit" << window << QRect(272, 14, 272, 280) << "";
     QTest::newRow("进度条1") << "QProgressBar" << window << QRect(8, 281, 248, 16) << "";
