@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of scripts/packages.txt that are not installed yet.
+# Installs the Debian packages of a list (default scripts/packages.txt) that are
+# not installed yet.
 set -euo pipefail
-list="$(dirname "$0")/packages.txt"
+list="${1:-$(dirname "$0")/packages.txt}"
 missing=()
 while read -r pkg; do
     [[ -z "$pkg" || "$pkg" == \#* ]] && continue

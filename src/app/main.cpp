@@ -7,11 +7,15 @@
 
 #include <QDir>
 #include <QScreen>
+#include <csignal>
 #include <new>
 #include <optional>
 #include <stdexcept>
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write then fails with EFBIG, which the export
+    // reports, instead of the signal killing the program with the list.
+    std::signal(SIGXFSZ, SIG_IGN);
     cardgen::Application app(argc, argv);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     QApplication::setWindowIcon(cardgen::applicationIcon());
