@@ -1,20 +1,12 @@
 #pragma once
 
 #include "export/FileSystem.h"
+#include "export/FileWriteResult.h"
 
 #include <filesystem>
 #include <span>
-#include <string>
 
 namespace cardgen {
-
-struct FileWriteResult {
-    int error = 0; // errno of the step that failed; 0 when the file was written
-
-    [[nodiscard]] bool written() const noexcept { return error == 0; }
-    // The system's description of the error, for the user.
-    [[nodiscard]] std::string reason() const;
-};
 
 // Replaces the file at path with exactly these bytes, or leaves it as it was: the
 // bytes go to a new file in the same folder, which is synced and then renamed over

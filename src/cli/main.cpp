@@ -1,0 +1,5 @@
+#include "cli/CliMain.h"
+
+int main(int argc, char** argv) {
+    return cardgen::cliMain(argc, argv);
+}
