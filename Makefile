@@ -1,5 +1,5 @@
 # make run  - build (Release) and start the window
-# make test - build and run every test, then the plain C++ tests again under ASan/UBSan
+# make test - build and run every test, then every test again under ASan/UBSan
 # make bench - build and run the benchmarks
 
 RELEASE := build/release
@@ -21,7 +21,7 @@ test: deps
 	cmake -S . -B $(DEBUG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(DEBUG)
 	cd $(DEBUG) && ctest --output-on-failure --timeout 300
-	cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCARDGEN_SANITIZE=ON -DCARDGEN_BUILD_UI=OFF
+	cmake -S . -B $(SANITIZE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCARDGEN_SANITIZE=ON -DCARDGEN_BUILD_UI=ON
 	cmake --build $(SANITIZE)
 	cd $(SANITIZE) && ctest --output-on-failure --timeout 300
 

@@ -22,6 +22,20 @@ bool isControlCharacter(QChar c) noexcept {
     return c.unicode() < 32 || c.unicode() == 127;
 }
 
+// Whether QLineEdit would take the key's text in as typed: it does for every
+// printable text except under Ctrl or Ctrl+Shift alone, and for format characters
+// always. Alt, AltGr (Ctrl+Alt) and Meta type too, and must meet the same rules.
+bool typesText(const QKeyEvent& event) {
+    const QString typed = event.text();
+    if (typed.isEmpty() || isControlCharacter(typed.front()))
+        return false;
+    if (typed.front().category() == QChar::Other_Format)
+        return true;
+    // Compared whole, as QLineEdit does: Ctrl with the keypad still types.
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return modifiers != Qt::ControlModifier && modifiers != (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 bool isAcceptedTyped(QChar c) noexcept {
     return (c.unicode() >= '0' && c.unicode() <= '9') || c.unicode() == '-';
 }
@@ -80,16 +94,12 @@ void CodeLineEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    const QString typed = event->text();
-    const bool typesSomething = !typed.isEmpty() && !isControlCharacter(typed.front());
-    const bool shortcut =
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    if (!typesSomething || shortcut || isReadOnly()) {
+    if (!typesText(*event) || isReadOnly()) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     // Typed characters: the filter first, then the limit; what is dropped goes silently.
-    insertLimited(acceptedTyped(typed));
+    insertLimited(acceptedTyped(event->text()));
     event->accept();
 }
 
