@@ -3,6 +3,7 @@
 #include "ui/GbkText.h"
 #include "ui/OutOfMemory.h"
 
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -29,17 +30,6 @@ std::string listBytes(const QString& documentText) {
 std::string_view beforeZeroByte(std::string_view gbk) {
     return gbk.substr(0, gbk.find('\0'));
 }
-
-class WritingGuard {
-public:
-    explicit WritingGuard(bool& flag) noexcept : flag_(flag) { flag_ = true; }
-    ~WritingGuard() { flag_ = false; }
-    WritingGuard(const WritingGuard&) = delete;
-    WritingGuard& operator=(const WritingGuard&) = delete;
-
-private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -99,7 +89,7 @@ void OutputBox::showEvent(QShowEvent* event) {
 }
 
 void OutputBox::layIntoDocument() {
-    const WritingGuard guard(writing_);
+    const QScopedValueRollback<bool> writing(writing_, true);
     // setPlainText also empties the undo history, as a program-set content should.
     setPlainText(documentText(bytes_));
     moveCursor(QTextCursor::End);
@@ -107,7 +97,7 @@ void OutputBox::layIntoDocument() {
 }
 
 void OutputBox::insertAtEnd(std::string_view gbk) {
-    const WritingGuard guard(writing_);
+    const QScopedValueRollback<bool> writing(writing_, true);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     setTextCursor(cursor);
