@@ -13,6 +13,7 @@
 namespace {
 
 using cardgen::fuzz::check;
+using cardgen::fuzz::doubleFrom;
 
 struct Reading {
     int year = 0;
@@ -64,10 +65,10 @@ int daysInMonth(int year, int month) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size != sizeof(double))
+    const std::optional<double> input = doubleFrom(data, size);
+    if (!input)
         return -1;
-    double value = 0.0;
-    std::memcpy(&value, data, sizeof value);
+    const double value = *input;
 
     const cardgen::TextValue text = cardgen::dateTimeToText(value);
     Reading reading;

@@ -12,6 +12,7 @@
 namespace {
 
 using cardgen::fuzz::check;
+using cardgen::fuzz::doubleFrom;
 
 // "-d.dddddddddddde+XXX" is the longest form.
 constexpr std::size_t kLongestText = 20;
@@ -51,10 +52,10 @@ bool isWellFormed(std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size != sizeof(double))
+    const std::optional<double> input = doubleFrom(data, size);
+    if (!input)
         return -1;
-    double value = 0.0;
-    std::memcpy(&value, data, sizeof value);
+    const double value = *input;
 
     const cardgen::TextValue text = cardgen::realToText(value);
     check(text.size() <= kLongestText, "realToText stays short");
